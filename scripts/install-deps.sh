@@ -1,0 +1,35 @@
+#!/bin/sh
+# Installs, from Debian's packages, whatever this machine lacks to build
+# typeprobe ("build", the default) or to run its whole test suite ("test").
+# Packages already present are left alone; apt is only asked when something
+# is missing.
+set -eu
+
+group=${1:-build}
+
+build_packages="g++ make cmake pkg-config libfreetype-dev libgtest-dev"
+# Fonts and tools the test suite reads or runs.
+test_packages="valgrind fonts-dejavu-core fonts-wine"
+
+case "$group" in
+build) wanted=$build_packages ;;
+test) wanted="$build_packages $test_packages" ;;
+*) echo "usage: $0 [build|test]" >&2; exit 2 ;;
+esac
+
+missing=""
+for package in $wanted; do
+    status=$(dpkg-query -W -f='${Status}' "$package" 2>/dev/null || true)
+    case "$status" in
+    *"install ok installed"*) ;;
+    *) missing="$missing $package" ;;
+    esac
+done
+
+if [ -n "$missing" ]; then
+    echo "Installing:$missing"
+    export DEBIAN_FRONTEND=noninteractive
+    apt-get update -q
+    # shellcheck disable=SC2086
+    apt-get install -y -q --no-install-recommends $missing
+fi
