@@ -1,6 +1,7 @@
 // The GDI constant names of the ten PANOSE bytes.  Each table names the
 // values 0 up to its last row, one name a value; anything above is unknown.
 #include <cstddef>
+#include <cstring>
 
 #include "names.h"
 
@@ -161,34 +162,37 @@ const char* const kXHeight[] = {
     "PAN_XHEIGHT_DUCKING_LARGE",
 };
 
-void AppendName(std::string& out, const PanoseTable& table, unsigned char value)
-{
-    out += value < table.count ? table.names[value] : kUnknownName;
-}
+// One table per byte, in record order.
+const PanoseTable kTables[] = {
+    Table(kFamilyType),
+    Table(kSerifStyle),
+    Table(kWeight),
+    Table(kProportion),
+    Table(kContrast),
+    Table(kStrokeVariation),
+    Table(kArmStyle),
+    Table(kLetterform),
+    Table(kMidline),
+    Table(kXHeight),
+};
+static_assert(sizeof kTables / sizeof kTables[0] == sizeof(PANOSE), "one table per PANOSE byte");
 
 }  // namespace
 
 std::string DoGetPanoseString(const PANOSE* panose)
 {
+    // The record is ten bytes with nothing between them; its object
+    // representation is the bytes in field order, bFamilyType first.
+    unsigned char bytes[sizeof(PANOSE)];
+    std::memcpy(bytes, panose, sizeof bytes);
+
     std::string out;
-    AppendName(out, Table(kFamilyType), panose->bFamilyType);
-    out += ", ";
-    AppendName(out, Table(kSerifStyle), panose->bSerifStyle);
-    out += ", ";
-    AppendName(out, Table(kWeight), panose->bWeight);
-    out += ", ";
-    AppendName(out, Table(kProportion), panose->bProportion);
-    out += ", ";
-    AppendName(out, Table(kContrast), panose->bContrast);
-    out += ", ";
-    AppendName(out, Table(kStrokeVariation), panose->bStrokeVariation);
-    out += ", ";
-    AppendName(out, Table(kArmStyle), panose->bArmStyle);
-    out += ", ";
-    AppendName(out, Table(kLetterform), panose->bLetterform);
-    out += ", ";
-    AppendName(out, Table(kMidline), panose->bMidline);
-    out += ", ";
-    AppendName(out, Table(kXHeight), panose->bXHeight);
+    for (std::size_t i = 0; i < sizeof bytes; ++i) {
+        if (i > 0) {
+            out += ", ";
+        }
+        const PanoseTable& table = kTables[i];
+        out += bytes[i] < table.count ? table.names[bytes[i]] : kUnknownName;
+    }
     return out;
 }
