@@ -1,0 +1,56 @@
+#!/bin/sh
+# Fuzzes the per-face report with libFuzzer under AddressSanitizer and
+# UndefinedBehaviorSanitizer for a given number of seconds.
+#
+#   sh scripts/fuzz.sh [SECONDS [WORK-DIR]]      (defaults: 600, /tmp/typeprobe-fuzz)
+#
+# The growing corpus lives in WORK-DIR/corpus and anything that crashes,
+# leaks or hangs in WORK-DIR/artifacts, both outside the repository; the run
+# is seeded from fuzz/corpus and tests/fixtures and uses fuzz/fonts.dict.
+# Running again with the same WORK-DIR carries on from the corpus so far.
+# Installs clang and its sanitizer/libFuzzer runtime from Debian if missing.
+set -eu
+cd "$(dirname "$0")/.."
+
+seconds=${1:-600}
+work=${2:-/tmp/typeprobe-fuzz}
+build=build-fuzz
+
+sh scripts/install-deps.sh build
+
+missing=""
+for package in clang-14 libclang-rt-14-dev; do
+    status=$(dpkg-query -W -f='${Status}' "$package" 2>/dev/null || true)
+    case "$status" in
+    *"install ok installed"*) ;;
+    *) missing="$missing $package" ;;
+    esac
+done
+if [ -n "$missing" ]; then
+    echo "Installing:$missing"
+    export DEBIAN_FRONTEND=noninteractive
+    apt-get update -q
+    # shellcheck disable=SC2086
+    apt-get install -y -q --no-install-recommends $missing
+fi
+
+cmake -S . -B "$build" -DCMAKE_CXX_COMPILER=clang++-14 -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+    -DTYPEPROBE_LIBFUZZER=ON -DTYPEPROBE_SANITIZE=ON -DTYPEPROBE_TESTS=OFF -DTYPEPROBE_WERROR=ON
+cmake --build "$build" -j2 --target typeprobe_fuzz
+
+mkdir -p "$work/corpus" "$work/artifacts"
+seeds="fuzz/corpus"
+[ -d tests/fixtures ] && seeds="$seeds tests/fixtures"
+
+# One job: new inputs go to the first directory only, the seeds stay as they
+# are.  Fonts larger than max_len are only read in part as seeds.
+# shellcheck disable=SC2086
+exec "$build/fuzz/typeprobe_fuzz" \
+    -max_total_time="$seconds" \
+    -dict=fuzz/fonts.dict \
+    -max_len=65536 \
+    -timeout=10 \
+    -rss_limit_mb=2048 \
+    -print_final_stats=1 \
+    -artifact_prefix="$work/artifacts/" \
+    "$work/corpus" $seeds
