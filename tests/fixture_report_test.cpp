@@ -270,15 +270,13 @@ TEST(FixtureReport, WinFNTCopyrightIsTheBytesBeforeTheFirstZero)
     struct Case {
         const char* fixture;
         std::string line;
-        const char* never;  // text after the first zero byte
+        const char* never;  // bytes after the first zero, or past the field
+        std::string next;
     };
     const std::vector<Case> cases = {
-        {"fnt/v2.fnt", "  fnt.copyright: Typeprobe 2.0", "HIDDEN"},
-        {"fnt/empty-copyright.fnt", "  fnt.copyright: ", "NOT SHOWN"},
-        {"fnt/high-bytes.fnt", "  fnt.copyright: \xa9 2024 Typeprobe caf\xe9 \xff", nullptr},
-        // No zero byte in the field: all 60 bytes and nothing past them
-        // (the next line is the file type).
-        {"fnt/v3-limits.fnt", "  fnt.copyright: Typeprobe 3.0 copyright that fills all sixty bytes of it....", nullptr},
+        {"fnt/v2.fnt", "  fnt.copyright: Typeprobe 2.0", "HIDDEN", "  fnt.file_type: 0"},
+        {"fnt/empty-copyright.fnt", "  fnt.copyright: ", "NOT SHOWN", "  fnt.file_type: 0"},
+        {"fnt/high-bytes.fnt", "  fnt.copyright: \xa9 2024 Typeprobe caf\xe9 \xff", nullptr, "  fnt.file_type: 0"},
     };
     for (const Case& c : cases) {
         const ToolResult result = RunTool({c.fixture}, FixturePath(""));
@@ -286,11 +284,24 @@ TEST(FixtureReport, WinFNTCopyrightIsTheBytesBeforeTheFirstZero)
         auto it = std::find(lines.begin(), lines.end(), c.line);
         ASSERT_NE(it, lines.end()) << c.fixture;
         ASSERT_NE(it + 1, lines.end()) << c.fixture;
-        EXPECT_EQ(*(it + 1), "  fnt.file_type: 0") << c.fixture;
+        EXPECT_EQ(*(it + 1), c.next) << c.fixture;
         if (c.never != nullptr) {
             EXPECT_EQ(result.out.find(c.never), std::string::npos) << c.fixture;
         }
     }
+
+    // No zero byte in the 60: the line holds the whole field (how a cut text
+    // is marked is the tool's choice) and nothing from the file_type word
+    // ("BB") that follows the field in FreeType's record.
+    const Lines lines = Report("fnt/v3-limits.fnt");
+    const std::string full = "  fnt.copyright: Typeprobe 3.0 copyright that fills all sixty bytes of it....";
+    auto it = std::find_if(lines.begin(), lines.end(),
+                           [](const std::string& l) { return l.rfind("  fnt.copyright: ", 0) == 0; });
+    ASSERT_NE(it, lines.end());
+    EXPECT_EQ(it->substr(0, full.size()), full);
+    EXPECT_EQ(it->find("BB"), std::string::npos) << *it;
+    ASSERT_NE(it + 1, lines.end());
+    EXPECT_EQ(*(it + 1), "  fnt.file_type: 16962");
 }
 
 TEST(FixtureReport, EachFonFaceReportsItsOwnHeader)
