@@ -11,8 +11,8 @@ build_packages="g++ make cmake pkg-config libfreetype-dev libgtest-dev dpkg-dev"
 # Fonts and tools the test suite reads or runs.
 test_packages="valgrind fonts-dejavu-core fonts-wine man-db"
 # Real fonts for the corpus test: TrueType, CFF, Type 1, collections, colour
-# bitmaps, PCF, BDF and Windows FON.
-test_packages="$test_packages fonts-liberation2 fonts-freefont-otf fonts-noto-color-emoji fonts-cantarell fonts-wqy-microhei gsfonts xfonts-base fonts-terminus"
+# bitmaps, PCF, OpenType bitmap and Windows FON.
+test_packages="$test_packages fonts-liberation2 fonts-freefont-otf fonts-noto-color-emoji fonts-cantarell fonts-wqy-microhei fonts-urw-base35 xfonts-base fonts-terminus fonts-terminus-otb"
 
 case "$group" in
 build) wanted=$build_packages ;;
