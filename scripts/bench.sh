@@ -4,12 +4,12 @@
 # collection of 64 faces, and measures peak memory for one face against 64.
 #
 #   sh scripts/bench.sh            # from anywhere; builds into build-bench/
-#   BENCH_RUNS=100 BENCH_WARMUP=10 sh scripts/bench.sh
+#   BENCH_ROUNDS=5 BENCH_RUNS=50 BENCH_WARMUP=10 sh scripts/bench.sh
 #
 # Installs what it needs from Debian's packages, builds typeprobe (the
 # default build, and once more with the shared C++ runtime for comparison),
-# the baseline and the collection generator, then runs hyperfine once per
-# font.  Per font, in one hyperfine run each:
+# the baseline and the collection generator, then runs hyperfine over every
+# font, BENCH_ROUNDS times.  Per font and round, in one hyperfine run each:
 #   A  standard output to /dev/null: baseline, typeprobe, typeprobe with the
 #      shared C++ runtime, and fc-query and ftdump where they are installed;
 #   B  standard output into a pipe that hyperfine drains: baseline, typeprobe;
@@ -19,8 +19,9 @@
 set -eu
 cd "$(dirname "$0")/.."
 
-runs=${BENCH_RUNS:-40}
+runs=${BENCH_RUNS:-30}
 warmup=${BENCH_WARMUP:-5}
+rounds=${BENCH_ROUNDS:-3}
 jobs=${BENCH_JOBS:-2}
 
 # --- what the benchmark needs ---
@@ -88,48 +89,69 @@ load() { cut -d' ' -f1-3 /proc/loadavg; }
 
 echo
 echo "Conditions: $(nproc) CPUs, load average $(load) at start, hyperfine $(hyperfine --version | cut -d' ' -f2),"
-echo "FreeType $(pkg-config --modversion freetype2) (libtool version), runs=$runs warmup=$warmup,"
+echo "FreeType $(pkg-config --modversion freetype2) (libtool version), rounds=$rounds runs=$runs warmup=$warmup,"
 echo "typeprobe: $(sed -n 's/^CMAKE_BUILD_TYPE:STRING=//p' "$build/CMakeCache.txt") build," \
     "static C++ runtime $(sed -n 's/^TYPEPROBE_STATIC_RUNTIME:BOOL=//p' "$build/CMakeCache.txt")."
 echo
 
-rm -f "$work"/*.csv
-printf '%s\n' "$fonts" | while IFS='|' read -r label path; do
-    if [ ! -r "$path" ]; then
-        echo "skipping $label: $path is missing"
-        continue
-    fi
-    echo "== $label: $path"
-    set -- -n baseline "$baseline $path" \
-        -n typeprobe "$typeprobe $path" \
-        -n typeprobe-shared-rt "$typeprobe_shared $path"
-    [ -n "$have_fc_query" ] && set -- "$@" -n fc-query "fc-query $path"
-    [ -n "$have_ftdump" ] && set -- "$@" -n ftdump "ftdump $path"
-    hyperfine -N -i --style basic --warmup "$warmup" --runs "$runs" \
-        --export-csv "$work/$label.null.csv" "$@" >"$work/$label.null.txt" 2>&1
-    hyperfine -N --output=pipe --style basic --warmup "$warmup" --runs "$runs" \
-        --export-csv "$work/$label.pipe.csv" \
-        -n baseline "$baseline $path" -n typeprobe "$typeprobe $path" >"$work/$label.pipe.txt" 2>&1
-    hyperfine --style basic --warmup "$warmup" --runs "$runs" \
-        --export-csv "$work/$label.cat.csv" \
-        -n baseline "$baseline $path | cat >/dev/null" \
-        -n typeprobe "$typeprobe $path | cat >/dev/null" >"$work/$label.cat.txt" 2>&1
+rm -f "$work"/*.csv "$work"/*.txt
+# The fonts are gone through in several rounds, so that a change in the
+# machine's load hits every command and font alike; each figure below is
+# the median over the rounds.
+round=1
+while [ "$round" -le "$rounds" ]; do
+    echo "Round $round of $rounds ..."
+    printf '%s\n' "$fonts" | while IFS='|' read -r label path; do
+        if [ ! -r "$path" ]; then
+            [ "$round" -eq 1 ] && echo "skipping $label: $path is missing"
+            continue
+        fi
+        out=$work/$label
+        set -- -n baseline "$baseline $path" \
+            -n typeprobe "$typeprobe $path" \
+            -n typeprobe-shared-rt "$typeprobe_shared $path"
+        [ -n "$have_fc_query" ] && set -- "$@" -n fc-query "fc-query $path"
+        [ -n "$have_ftdump" ] && set -- "$@" -n ftdump "ftdump $path"
+        hyperfine -N -i --style basic --warmup "$warmup" --runs "$runs" \
+            --export-csv "$out.null.$round.csv" "$@" >>"$out.null.txt" 2>&1
+        hyperfine -N --output=pipe --style basic --warmup "$warmup" --runs "$runs" \
+            --export-csv "$out.pipe.$round.csv" \
+            -n baseline "$baseline $path" -n typeprobe "$typeprobe $path" >>"$out.pipe.txt" 2>&1
+        hyperfine --style basic --warmup "$warmup" --runs "$runs" \
+            --export-csv "$out.cat.$round.csv" \
+            -n baseline "$baseline $path | cat >/dev/null" \
+            -n typeprobe "$typeprobe $path | cat >/dev/null" >>"$out.cat.txt" 2>&1
+    done
+    round=$((round + 1))
 done
 
 echo
-echo "Medians in milliseconds; (x) is the ratio to the baseline of the same hyperfine run."
-echo "pipe: typeprobe into a pipe hyperfine drains; |cat: 'typeprobe F | cat >/dev/null'"
-echo "against 'baseline F | cat >/dev/null'."
+echo "Wall-clock medians in milliseconds (median over $rounds rounds of hyperfine's median of"
+echo "$runs runs); (x) is the ratio to the baseline measured alongside.  typeprobe and"
+echo "shared-rt (shared libstdc++), fc-query, ftdump: output to /dev/null.  pipe: typeprobe"
+echo "into a pipe that hyperfine drains.  |cat: 'typeprobe F | cat >/dev/null' against"
+echo "'baseline F | cat >/dev/null'."
 echo
-printf '%s\n' "$fonts" | awk -F'|' -v work="$work" '
-function median(file, name,    line, n, f, value) {
-    value = ""
-    while ((getline line < file) > 0) {
-        n = split(line, f, ",")
-        if (f[1] == name) value = f[4] * 1000
+printf '%s\n' "$fonts" | awk -F'|' -v work="$work" -v rounds="$rounds" '
+# The median over the rounds of one statistic of one command: "wall" is
+# hyperfine'"'"'s median wall time, "cpu" its mean user plus system time.
+function stat(label, mode, name, what,    r, file, line, f, n, v, i, j, t) {
+    n = 0
+    for (r = 1; r <= rounds; r++) {
+        file = work "/" label "." mode "." r ".csv"
+        while ((getline line < file) > 0) {
+            split(line, f, ",")
+            if (f[1] == name) v[++n] = (what == "wall" ? f[4] : f[5] + f[6]) * 1000
+        }
+        close(file)
     }
-    close(file)
-    return value
+    if (n == 0) return ""
+    for (i = 2; i <= n; i++) {
+        t = v[i]
+        for (j = i - 1; j >= 1 && v[j] > t; j--) v[j + 1] = v[j]
+        v[j + 1] = t
+    }
+    return n % 2 ? v[(n + 1) / 2] : (v[n / 2] + v[n / 2 + 1]) / 2
 }
 function cell(value, base) {
     if (value == "") return sprintf("%16s", "-")
@@ -141,18 +163,19 @@ BEGIN {
 }
 {
     label = $1
-    null = work "/" label ".null.csv"; pipe = work "/" label ".pipe.csv"; cat = work "/" label ".cat.csv"
-    base = median(null, "baseline")
+    base = stat(label, "null", "baseline", "wall")
     if (base == "") next
-    tp = median(null, "typeprobe"); sh = median(null, "typeprobe-shared-rt")
-    fq = median(null, "fc-query"); fd = median(null, "ftdump")
-    pb = median(pipe, "baseline"); pt = median(pipe, "typeprobe")
-    cb = median(cat, "baseline"); ct = median(cat, "typeprobe")
+    tp = stat(label, "null", "typeprobe", "wall"); sh = stat(label, "null", "typeprobe-shared-rt", "wall")
+    fq = stat(label, "null", "fc-query", "wall"); fd = stat(label, "null", "ftdump", "wall")
+    pb = stat(label, "pipe", "baseline", "wall"); pt = stat(label, "pipe", "typeprobe", "wall")
+    cb = stat(label, "cat", "baseline", "wall"); ct = stat(label, "cat", "typeprobe", "wall")
     printf "%-13s %6.2f %s %s %s %s %s %s\n", label, base, cell(tp, base), cell(sh, base), \
         cell(pt, pb), cell(ct, cb), cell(fq, base), cell(fd, base)
     sb += base; stp += tp; ssh += sh; spb += pb; spt += pt; scb += cb; sct += ct
     if (fq != "") { sfq += fq; fqn++ }
     if (fd != "") { sfd += fd; fdn++ }
+    cbase += stat(label, "null", "baseline", "cpu"); ctp += stat(label, "null", "typeprobe", "cpu")
+    csh += stat(label, "null", "typeprobe-shared-rt", "cpu")
     rows++
 }
 END {
@@ -160,6 +183,8 @@ END {
     printf "%-13s %6.2f %s %s %s %s %s %s\n", "whole set", sb, cell(stp, sb), cell(ssh, sb), \
         cell(spt, spb), cell(sct, scb), fqn == rows ? cell(sfq, sb) : cell("", sb), \
         fdn == rows ? cell(sfd, sb) : cell("", sb)
+    printf "\nCPU time (user + system) over the whole set, output to /dev/null: baseline %.2f ms,\n", cbase
+    printf "typeprobe %.2f ms (%.2fx), shared-rt %.2f ms (%.2fx).\n", ctp, ctp / cbase, csh, csh / cbase
     printf "\ntypeprobe to /dev/null over the whole set: %.2fx the baseline (target 1.30x): %s\n", \
         stp / sb, stp / sb <= 1.3 ? "met" : "NOT met"
 }'
