@@ -7,7 +7,6 @@
 #include <cstdlib>
 #include <fstream>
 #include <iostream>
-#include <regex>
 #include <sstream>
 
 namespace {
@@ -94,8 +93,21 @@ ToolResult RunTool(const std::vector<std::string>& args, const std::string& cwd)
 
 std::string MaskAddresses(const std::string& text)
 {
-    static const std::regex kAddress("0x[0-9a-f]+");
-    return std::regex_replace(text, kAddress, "0xADDRESS");
+    auto is_hex = [](char c) { return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f'); };
+    std::string out;
+    std::size_t i = 0;
+    while (i < text.size()) {
+        if (text.compare(i, 2, "0x") == 0 && i + 2 < text.size() && is_hex(text[i + 2])) {
+            out += "0xADDRESS";
+            i += 2;
+            while (i < text.size() && is_hex(text[i])) {
+                ++i;
+            }
+        } else {
+            out += text[i++];
+        }
+    }
+    return out;
 }
 
 std::vector<std::string> SplitLines(const std::string& text)
