@@ -49,10 +49,14 @@ build=build-bench
 work=$build/bench
 mkdir -p "$work"
 echo "Building typeprobe (default build) in $build/ ..."
-cmake -S . -B "$build" -DTYPEPROBE_TESTS=OFF >"$work/cmake.log"
+# The build type is the project's default, named so that an older cache in
+# build-bench/ cannot change what is measured.
+cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTYPEPROBE_TESTS=OFF \
+    -DTYPEPROBE_STATIC_RUNTIME=ON >"$work/cmake.log"
 cmake --build "$build" -j"$jobs" --target typeprobe >>"$work/cmake.log"
 echo "Building typeprobe with the shared C++ runtime in $build/shared-runtime/ ..."
-cmake -S . -B "$build/shared-runtime" -DTYPEPROBE_TESTS=OFF -DTYPEPROBE_STATIC_RUNTIME=OFF >>"$work/cmake.log"
+cmake -S . -B "$build/shared-runtime" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTYPEPROBE_TESTS=OFF \
+    -DTYPEPROBE_STATIC_RUNTIME=OFF >>"$work/cmake.log"
 cmake --build "$build/shared-runtime" -j"$jobs" --target typeprobe >>"$work/cmake.log"
 
 # The baseline gets the optimisation level of the default build (-O2).
@@ -89,7 +93,7 @@ load() { cut -d' ' -f1-3 /proc/loadavg; }
 
 echo
 echo "Conditions: $(nproc) CPUs, load average $(load) at start, hyperfine $(hyperfine --version | cut -d' ' -f2),"
-echo "FreeType $(pkg-config --modversion freetype2) (libtool version), rounds=$rounds runs=$runs warmup=$warmup,"
+echo "FreeType $(dpkg-query -W -f='${Version}' libfreetype6 2>/dev/null || pkg-config --modversion freetype2), rounds=$rounds runs=$runs warmup=$warmup,"
 echo "typeprobe: $(sed -n 's/^CMAKE_BUILD_TYPE:STRING=//p' "$build/CMakeCache.txt") build," \
     "static C++ runtime $(sed -n 's/^TYPEPROBE_STATIC_RUNTIME:BOOL=//p' "$build/CMakeCache.txt")."
 echo
