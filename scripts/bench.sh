@@ -11,7 +11,9 @@
 # the baseline and the collection generator, then runs hyperfine over every
 # font, BENCH_ROUNDS times.  Per font and round, in one hyperfine run each:
 #   A  standard output to /dev/null: baseline, typeprobe, typeprobe with the
-#      shared C++ runtime, and fc-query and ftdump where they are installed;
+#      shared C++ runtime, and fc-query and ftdump (from fontconfig and
+#      freetype2-demos, installed for the comparison only; either is left
+#      out if its command is missing);
 #   B  standard output into a pipe that hyperfine drains: baseline, typeprobe;
 #   C  through "| cat >/dev/null": baseline and typeprobe.
 # Ratios are taken within one hyperfine run, which cancels much of the noise
