@@ -4,14 +4,17 @@
     /usr/bin/python3 fuzz/make_corpus.py
 
 Every output is derived deterministically (no clock, fixed random seeds), so
-running it again rewrites the same bytes.  Two families of inputs:
+running it again rewrites the same bytes.  Needs Debian's python3-fonttools
+for the variable font.  Three families of inputs:
 
   * hand-packed Windows bitmap fonts -- a bare FNT and an NE-format FON with
     two FNT resources -- and variants of them with one header field set to
     an awkward value (the glyph range inverted, the face name offset past the
     end, a resource table that claims more fonts than it holds, a resource
     size shift larger than FreeType allows);
-  * damaged copies of the small fonts in tests/fixtures: truncated at a few
+  * a two-glyph TrueType variable font (one weight axis, two named
+    instances, a gvar delta), so variation tables are fuzzed and replayed;
+  * damaged copies of it and of the small fonts in tests/fixtures: truncated at a few
     points, with seeded bit flips, and (for sfnt files) with the table
     directory or a collection header patched to claim too much.
 
@@ -103,6 +106,43 @@ def fon(resources, claimed=None, size_shift=4):
     return out + blobs
 
 
+def variable_font():
+    """Two glyphs, a weight axis from 100 to 900 and one glyph delta."""
+    import io
+    from fontTools.fontBuilder import FontBuilder
+    from fontTools.pens.ttGlyphPen import TTGlyphPen
+    from fontTools.ttLib.tables._g_v_a_r import TupleVariation
+
+    def box(right):
+        pen = TTGlyphPen(None)
+        pen.moveTo((100, 0))
+        pen.lineTo((100, 700))
+        pen.lineTo((right, 700))
+        pen.lineTo((right, 0))
+        pen.closePath()
+        return pen.glyph()
+
+    builder = FontBuilder(1000, isTTF=True)
+    builder.font.recalcTimestamp = False
+    builder.setupGlyphOrder([".notdef", "A"])
+    builder.setupCharacterMap({0x41: "A"})
+    builder.setupGlyf({".notdef": box(400), "A": box(500)})
+    builder.setupHorizontalMetrics({".notdef": (500, 100), "A": (600, 100)})
+    builder.setupHorizontalHeader(ascent=800, descent=-200)
+    builder.setupNameTable({"familyName": "Vary", "styleName": "Regular"})
+    builder.setupOS2(sTypoAscender=800, usWinAscent=800, usWinDescent=200)
+    builder.setupPost()
+    builder.setupHead(created=0, modified=0)
+    builder.setupFvar(axes=[("wght", 100, 400, 900, "Weight")],
+                      instances=[dict(location=dict(wght=100), stylename="Thin"),
+                                 dict(location=dict(wght=900), stylename="Black")])
+    deltas = [(0, 0), (0, 0), (200, 0), (200, 0)] + [(0, 0)] * 4  # 4 points + phantoms
+    builder.setupGvar({"A": [TupleVariation({"wght": (0, 1.0, 1.0)}, deltas)]})
+    out = io.BytesIO()
+    builder.save(out)
+    return out.getvalue()
+
+
 def truncations(data):
     points = sorted({12, len(data) // 2, len(data) - 1} - {0, len(data)})
     return [(f"cut{point}", data[:point]) for point in points if 0 < point < len(data)]
@@ -178,7 +218,10 @@ def main():
     write("fon-shift-17.fon", bytes(shifted))
     write("fon-second-bad.fon", fon([fnt(), fnt(patch={"version": 0x100})]))
 
-    sources = []
+    vary = variable_font()
+    write("vary.ttf", vary)
+
+    sources = [("vary.ttf", vary)]
     if os.path.isdir(FIXTURES):
         for directory, subdirectories, files in os.walk(FIXTURES):
             subdirectories.sort()
