@@ -47,7 +47,8 @@ seeds="fuzz/corpus"
 [ -d tests/fixtures ] && seeds="$seeds tests/fixtures"
 
 # One job: new inputs go to the first directory only (the work corpus; flags
-# may come anywhere), the seeds stay as they are.  Fonts larger than max_len are only read in part as seeds.
+# may come anywhere), the seeds stay as they are.  Seeds larger than max_len
+# are only read in part.
 # shellcheck disable=SC2086
 exec "$build/fuzz/typeprobe_fuzz" \
     -max_total_time="$seconds" \

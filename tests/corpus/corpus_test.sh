@@ -3,8 +3,10 @@
 # installs and checks each run: exit status 0, nothing on standard error, and
 # a report whose structure is intact (check_report.awk).
 #
-#   sh tests/corpus/corpus_test.sh TYPEPROBE
+#   sh tests/corpus/corpus_test.sh TYPEPROBE [DIRECTORY...]
 #
+# Every file below each DIRECTORY is checked the same way (the damaged fonts
+# of fuzz/corpus, say: a broken font must still give a well-formed report).
 # The packages are installed by `sh scripts/install-deps.sh test`.  Exits 77
 # (skipped) when none of them is installed, 1 on the first report that fails
 # a check (xargs stops at the first failing font).  Two files run at a time.
@@ -36,7 +38,8 @@ if [ "${1:-}" = --one ]; then
     exit 0
 fi
 
-tool=${1:?usage: corpus_test.sh TYPEPROBE}
+tool=${1:?usage: corpus_test.sh TYPEPROBE [DIRECTORY...]}
+shift
 
 # TrueType, CFF OpenType, Type 1, a TrueType collection, colour bitmaps
 # (CBDT), PCF (gzipped), OpenType bitmap and Windows FON/FNT.
@@ -64,9 +67,12 @@ dpkg -L $installed |
     grep -iE '\.(ttf|otf|ttc|otc|otb|t1|pfb|pfa|pcf|pcf\.gz|bdf|bdf\.gz|fon|fnt|woff|woff2)$' |
     while IFS= read -r file; do [ -f "$file" ] && printf '%s\n' "$file"; done |
     sort -u >"$list"
+for directory in "$@"; do
+    find "$directory" -type f | sort >>"$list"
+done
 
 files=$(wc -l <"$list")
-echo "checking $files font files from:$installed"
+echo "checking $files font files from:$installed $*"
 if [ "$files" -eq 0 ]; then
     echo "the packages installed no font file"
     exit 1
