@@ -96,10 +96,11 @@ END {
         member_start = at
         expect_fields(22, "^  face->[a-zA-Z_]+: ", "FT_Face members:")
 
-        charmaps = member("face->num_charmaps")
+        # "+ 0": compared as text, "13" would sort before "2".
+        charmaps = member("face->num_charmaps") + 0
         if (member("face->charmaps") == "0" || charmaps < 0) charmaps = 0
         expect_numbered("CharMap", charmaps)
-        sizes = member("face->num_fixed_sizes")
+        sizes = member("face->num_fixed_sizes") + 0
         if (member("face->available_sizes") == "0" || sizes < 0) sizes = 0
         expect_numbered("Size", sizes)
 
