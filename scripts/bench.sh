@@ -27,24 +27,7 @@ rounds=${BENCH_ROUNDS:-3}
 jobs=${BENCH_JOBS:-2}
 
 # --- what the benchmark needs ---
-sh scripts/install-deps.sh build
-bench_packages="hyperfine time fonts-dejavu-core fonts-freefont-otf fonts-wqy-microhei
- fonts-noto-color-emoji gsfonts xfonts-base fonts-wine fontconfig freetype2-demos"
-missing=""
-for package in $bench_packages; do
-    status=$(dpkg-query -W -f='${Status}' "$package" 2>/dev/null || true)
-    case "$status" in
-    *"install ok installed"*) ;;
-    *) missing="$missing $package" ;;
-    esac
-done
-if [ -n "$missing" ]; then
-    echo "Installing:$missing"
-    export DEBIAN_FRONTEND=noninteractive
-    apt-get update -q
-    # shellcheck disable=SC2086
-    apt-get install -y -q --no-install-recommends $missing
-fi
+sh scripts/install-deps.sh bench
 
 # --- builds ---
 build=build-bench

@@ -20,23 +20,7 @@ work=${2:-/tmp/typeprobe-fuzz}
 [ $# -gt 2 ] && shift 2 || set --
 build=build-fuzz
 
-sh scripts/install-deps.sh build
-
-missing=""
-for package in clang-14 libclang-rt-14-dev; do
-    status=$(dpkg-query -W -f='${Status}' "$package" 2>/dev/null || true)
-    case "$status" in
-    *"install ok installed"*) ;;
-    *) missing="$missing $package" ;;
-    esac
-done
-if [ -n "$missing" ]; then
-    echo "Installing:$missing"
-    export DEBIAN_FRONTEND=noninteractive
-    apt-get update -q
-    # shellcheck disable=SC2086
-    apt-get install -y -q --no-install-recommends $missing
-fi
+sh scripts/install-deps.sh fuzz
 
 cmake -S . -B "$build" -DCMAKE_CXX_COMPILER=clang++-14 -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DTYPEPROBE_LIBFUZZER=ON -DTYPEPROBE_SANITIZE=ON -DTYPEPROBE_TESTS=OFF -DTYPEPROBE_WERROR=ON

@@ -1,6 +1,7 @@
 #!/bin/sh
 # Installs, from Debian's packages, whatever this machine lacks to build
-# typeprobe ("build", the default) or to run its whole test suite ("test").
+# typeprobe ("build", the default), to run its whole test suite ("test"), to
+# fuzz it ("fuzz") or to benchmark it ("bench").
 # Packages already present are left alone; apt is only asked when something
 # is missing.
 set -eu
@@ -14,10 +15,19 @@ test_packages="valgrind fonts-dejavu-core fonts-wine man-db"
 # bitmaps, PCF, OpenType bitmap and Windows FON.
 test_packages="$test_packages fonts-liberation2 fonts-freefont-otf fonts-noto-color-emoji fonts-cantarell fonts-wqy-microhei fonts-urw-base35 xfonts-base fonts-terminus fonts-terminus-otb"
 
+# clang and its sanitizer and libFuzzer runtimes.
+fuzz_packages="clang-14 libclang-rt-14-dev"
+# The timer, the fonts timed, and fc-query and ftdump (fontconfig,
+# freetype2-demos), timed beside typeprobe for comparison only.
+bench_packages="hyperfine time fonts-dejavu-core fonts-freefont-otf fonts-wqy-microhei
+ fonts-noto-color-emoji gsfonts xfonts-base fonts-wine fontconfig freetype2-demos"
+
 case "$group" in
 build) wanted=$build_packages ;;
 test) wanted="$build_packages $test_packages" ;;
-*) echo "usage: $0 [build|test]" >&2; exit 2 ;;
+fuzz) wanted="$build_packages $fuzz_packages" ;;
+bench) wanted="$build_packages $bench_packages" ;;
+*) echo "usage: $0 [build|test|fuzz|bench]" >&2; exit 2 ;;
 esac
 
 missing=""
