@@ -3,7 +3,8 @@
 //
 //   typeprobe_fuzz_replay FILE-OR-DIRECTORY...
 //
-// A directory contributes every regular file below it, in path order.  Exit status 0 when every input was read and ran through; 1 when an
+// A directory contributes every regular file below it, in path order.
+// Exit status 0 when every input was read and ran through; 1 when an
 // input could not be read or nothing was given.  A crash ends the process,
 // as it would under the fuzzer.
 #include <algorithm>
